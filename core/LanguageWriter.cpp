@@ -25,7 +25,9 @@ void WriteEntries(platform::ReplacementWriter& writer, std::string_view prefix,
 
 namespace detail {
 
-std::string LanguageFile() { return LanguagePath() + "Language"; }
+std::string LanguageFile() {
+  return LanguagePath() + "Language";
+}
 
 bool WriteTablesLocked(const TableSet& tables) {
   if (!tables.big5) return false;

@@ -33,8 +33,8 @@ std::string CodeText(std::string_view code) {
 
 // The keyword in BIG5Code leaves BIG5Table alone (and likewise for GB); the slot then counts
 // as index 0.
-Assignment Plan(std::string_view character, std::string_view ownCode,
-                std::string_view otherCode, std::int32_t (*indexOf)(std::string_view)) {
+Assignment Plan(std::string_view character, std::string_view ownCode, std::string_view otherCode,
+                std::int32_t (*indexOf)(std::string_view)) {
   if (ownCode == kClearKeyword) return {false, 0, CodeText(otherCode)};
   return {true, indexOf(character), CodeText(otherCode)};
 }

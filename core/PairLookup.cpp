@@ -41,8 +41,7 @@ std::shared_ptr<const PairLookup> PairLookup::Build(Direction direction, const T
   return lookup;
 }
 
-std::size_t PairLookup::Scan(const char* input, std::size_t size, char* output,
-                             bool last) const {
+std::size_t PairLookup::Scan(const char* input, std::size_t size, char* output, bool last) const {
   std::size_t i = 0;
   while (i < size) {
     const std::size_t run = AsciiRun(input + i, size - i);

@@ -1,6 +1,6 @@
 // The text routines of the table file: fields, and codes in "$XXXX" notation.
-#include "core/TableFile.h"
 #include "core/TableText.h"
+#include "core/TableFile.h"
 
 namespace kestrane::core {
 namespace {

@@ -33,7 +33,9 @@ const Table& TableOf(const Snapshot& snapshot, TableKind kind) {
 
 }  // namespace
 
-std::unique_lock<std::mutex> LockForUpdate() { return std::unique_lock(State().update); }
+std::unique_lock<std::mutex> LockForUpdate() {
+  return std::unique_lock(State().update);
+}
 
 std::shared_ptr<const Snapshot> CurrentSnapshot() {
   auto& state = State();
@@ -83,8 +85,12 @@ std::int32_t CountOf(const Table& table) {
 }
 }  // namespace
 
-std::int32_t BIG5Count() { return CountOf(detail::CurrentSnapshot()->tables.big5); }
-std::int32_t GBCount() { return CountOf(detail::CurrentSnapshot()->tables.gb); }
+std::int32_t BIG5Count() {
+  return CountOf(detail::CurrentSnapshot()->tables.big5);
+}
+std::int32_t GBCount() {
+  return CountOf(detail::CurrentSnapshot()->tables.gb);
+}
 
 std::string LanguagePath() {
   auto& state = detail::State();

@@ -32,12 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
                     IndexCase{"\xA0\xFE", 14289}, IndexCase{"\xAA\x40", 14290},
                     IndexCase{"\xFE\xA0", 22534}, IndexCase{"\xA8\x40", 22535},
                     IndexCase{"\xA9\xA0", 22728}, IndexCase{"\xAA\xA1", -1},
-                    IndexCase{"\xAF\xFE", -1}, IndexCase{"\xF8\xA1", -1},
-                    IndexCase{"\xFE\xFE", -1}, IndexCase{"\xA1\x40", -1},
-                    IndexCase{"\xA7\xA0", -1}, IndexCase{"\x80\x40", -1},
-                    IndexCase{"\xFF\x40", -1}, IndexCase{"\x81\x3F", -1},
-                    IndexCase{"\xB0\xFF", -1}, IndexCase{std::string("\xB0\x00", 2), -1},
-                    IndexCase{"", -1}, IndexCase{"\xB0", -1}, IndexCase{"\xB0\xA1\x41", 1410}));
+                    IndexCase{"\xAF\xFE", -1}, IndexCase{"\xF8\xA1", -1}, IndexCase{"\xFE\xFE", -1},
+                    IndexCase{"\xA1\x40", -1}, IndexCase{"\xA7\xA0", -1}, IndexCase{"\x80\x40", -1},
+                    IndexCase{"\xFF\x40", -1}, IndexCase{"\x81\x3F", -1}, IndexCase{"\xB0\xFF", -1},
+                    IndexCase{std::string("\xB0\x00", 2), -1}, IndexCase{"", -1},
+                    IndexCase{"\xB0", -1}, IndexCase{"\xB0\xA1\x41", 1410}));
 
 class BIG5IndexTest : public testing::TestWithParam<IndexCase> {};
 
@@ -45,20 +44,18 @@ TEST_P(BIG5IndexTest, IndexAndClassifierAgree) {
   const auto& [bytes, index] = GetParam();
   EXPECT_EQ(BIG5Index(bytes), index);
   if (bytes.size() >= 2) {
-    EXPECT_EQ(
-        IsBIG5Char(static_cast<std::uint8_t>(bytes[0]), static_cast<std::uint8_t>(bytes[1])),
-        index >= 0);
+    EXPECT_EQ(IsBIG5Char(static_cast<std::uint8_t>(bytes[0]), static_cast<std::uint8_t>(bytes[1])),
+              index >= 0);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     ColumnsAndRows, BIG5IndexTest,
-    testing::Values(IndexCase{"\xA1\x40", 0}, IndexCase{"\xA1\x7E", 62},
-                    IndexCase{"\xA1\xA1", 63}, IndexCase{"\xA1\xFE", 156},
-                    IndexCase{"\xA2\x40", 157}, IndexCase{"\xA4\xA4", 537},
-                    IndexCase{"\xFE\xFE", 14757}, IndexCase{"\xFF\xA1", 14821},
-                    IndexCase{"\xA1\x7F", -1}, IndexCase{"\xA1\xA0", -1},
-                    IndexCase{"\xA1\xFF", -1}, IndexCase{"\xA1\x3F", -1},
+    testing::Values(IndexCase{"\xA1\x40", 0}, IndexCase{"\xA1\x7E", 62}, IndexCase{"\xA1\xA1", 63},
+                    IndexCase{"\xA1\xFE", 156}, IndexCase{"\xA2\x40", 157},
+                    IndexCase{"\xA4\xA4", 537}, IndexCase{"\xFE\xFE", 14757},
+                    IndexCase{"\xFF\xA1", 14821}, IndexCase{"\xA1\x7F", -1},
+                    IndexCase{"\xA1\xA0", -1}, IndexCase{"\xA1\xFF", -1}, IndexCase{"\xA1\x3F", -1},
                     IndexCase{"\x80\x40", -5181}, IndexCase{std::string("\xA4\x00", 2), -1},
                     IndexCase{"", -1}, IndexCase{"\xA4", -1}, IndexCase{"\xA4\xA4\x41", 537}));
 

@@ -45,18 +45,18 @@ TEST_P(ScanEdgeTest, GBtoBIG5AndBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScanEdgeTest,
-    testing::Values(
-        ScanCase{"gbEmpty", "", ""},
-        ScanCase{"gbZeroHighByte", "\xA1\xA1", std::string("\x00\x41", 2)},
-        ScanCase{"gbFillerGivesSpaces", "x\xA1\xA2y", "x  y"},
-        ScanCase{"gbIndexEqualToCountCopiesLead", "\xA1\xA3", "\xA1\xA3"},
-        ScanCase{"gbLoneLeadAtEnd", "a\xB0", "a\xB0"},
-        ScanCase{"gbUnmappedLeadThenPair", "\xA1\xA1\xA1", std::string("\x00\x41\xA1", 3)},
-        ScanCase{"big5Mapped", "\xA1\x40", "\xB0\xA1"},
-        // A1 A1 has index 63, past the 10 slots: the lead is copied and the scan goes on at
-        // the second A1, which pairs with the following 40.
-        ScanCase{"big5UnmappedRescansTrail", "\xA1\xA1\x40", "\xA1\xB0\xA1"},
-        ScanCase{"big5AsciiUntouched", "plain text 123", "plain text 123"}),
+    testing::Values(ScanCase{"gbEmpty", "", ""},
+                    ScanCase{"gbZeroHighByte", "\xA1\xA1", std::string("\x00\x41", 2)},
+                    ScanCase{"gbFillerGivesSpaces", "x\xA1\xA2y", "x  y"},
+                    ScanCase{"gbIndexEqualToCountCopiesLead", "\xA1\xA3", "\xA1\xA3"},
+                    ScanCase{"gbLoneLeadAtEnd", "a\xB0", "a\xB0"},
+                    ScanCase{"gbUnmappedLeadThenPair", "\xA1\xA1\xA1",
+                             std::string("\x00\x41\xA1", 3)},
+                    ScanCase{"big5Mapped", "\xA1\x40", "\xB0\xA1"},
+                    // A1 A1 has index 63, past the 10 slots: the lead is copied and the scan goes
+                    // on at the second A1, which pairs with the following 40.
+                    ScanCase{"big5UnmappedRescansTrail", "\xA1\xA1\x40", "\xA1\xB0\xA1"},
+                    ScanCase{"big5AsciiUntouched", "plain text 123", "plain text 123"}),
     test::CaseName());
 
 TEST_F(ScanTest, WithoutATableFileEverythingIsCopiedAndReported) {
@@ -95,7 +95,8 @@ class RandomScanTest : public CoreFixture {
     std::uniform_int_distribution<int> highByte(0x80, 0xFF);
     std::bernoulli_distribution high(0.7);
     std::string text(length(random_), '\0');
-    for (auto& c : text) c = static_cast<char>(high(random_) ? highByte(random_) : anyByte(random_));
+    for (auto& c : text)
+      c = static_cast<char>(high(random_) ? highByte(random_) : anyByte(random_));
     return text;
   }
 
@@ -129,8 +130,7 @@ TEST_F(RandomScanTest, MatchesReferenceWholeAndInPieces) {
     for (int sample = 0; sample < 50; ++sample) {
       const auto text = RandomText();
       const auto gbExpected = test::ReferenceScan(text, gb, GBCount(), IsGBChar, GBIndex);
-      const auto big5Expected =
-          test::ReferenceScan(text, big5, BIG5Count(), IsBIG5Char, BIG5Index);
+      const auto big5Expected = test::ReferenceScan(text, big5, BIG5Count(), IsBIG5Char, BIG5Index);
       ASSERT_EQ(ConvertGBtoBIG5(text), gbExpected);
       ASSERT_EQ(ConvertBIG5toGB(text), big5Expected);
       ASSERT_EQ(ScanInPieces(Direction::GBtoBIG5, text), gbExpected);

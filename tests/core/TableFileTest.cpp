@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "BIG5Order[0]=$A1A1\r\ngbOrder[0]=$0001\r\nGBOrder[0]=$B0A1\r\n",
                      {0xA1A1},
                      {0x0001}},
-        LineRuleCase{"lineEndsOfAnyKind", "BIG5Order[0]=$A1A1\nGBOrder[0]=$B0A1\rGBOrder[1]=$0001",
+        LineRuleCase{"lineEndsOfAnyKind",
+                     "BIG5Order[0]=$A1A1\nGBOrder[0]=$B0A1\rGBOrder[1]=$0001",
                      {0xA1A1},
                      {0xB0A1, 0x0001}},
         LineRuleCase{"firstValueCharacterNotExamined", "GBOrder[0]=XB0A1\r\n", {}, {0xB0A1}},
@@ -85,8 +86,7 @@ TEST_P(BadFileTest, FailsWholeAndKeepsThePreviousTables) {
     ADD_FAILURE() << "the load should fail";
   } catch (const TableFileError& error) {
     EXPECT_NE(std::string(error.what()).find("Language"), std::string::npos) << error.what();
-    EXPECT_NE(std::string(error.what()).find(GetParam().quoted), std::string::npos)
-        << error.what();
+    EXPECT_NE(std::string(error.what()).find(GetParam().quoted), std::string::npos) << error.what();
   }
   EXPECT_EQ(GetBIG5Table(), std::vector<Code>{0x1111});
   EXPECT_EQ(GetGBTable(), std::vector<Code>{0x2222});

@@ -19,16 +19,13 @@ TEST_P(GetFieldTest, ReturnsTheNthField) {
   EXPECT_EQ(GetField(text, sep, n), field);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, GetFieldTest,
-                         testing::Values(FieldCase{"BIG5Order[0]=$2020", "=", 2, "$2020"},
-                                         FieldCase{"a=b=c", "=", 2, "b"},
-                                         FieldCase{"a=b=c", "=", 3, "c"},
-                                         FieldCase{"abc", "=", 2, ""},
-                                         FieldCase{"abc", "=", 1, "abc"},
-                                         FieldCase{"a=", "=", 2, ""},
-                                         FieldCase{"=b", "=", 1, ""},
-                                         FieldCase{"", "=", 1, ""},
-                                         FieldCase{"a==b", "==", 2, "b"}));
+INSTANTIATE_TEST_SUITE_P(
+    Fields, GetFieldTest,
+    testing::Values(FieldCase{"BIG5Order[0]=$2020", "=", 2, "$2020"},
+                    FieldCase{"a=b=c", "=", 2, "b"}, FieldCase{"a=b=c", "=", 3, "c"},
+                    FieldCase{"abc", "=", 2, ""}, FieldCase{"abc", "=", 1, "abc"},
+                    FieldCase{"a=", "=", 2, ""}, FieldCase{"=b", "=", 1, ""},
+                    FieldCase{"", "=", 1, ""}, FieldCase{"a==b", "==", 2, "b"}));
 
 struct HexCase {
   std::string text;
@@ -46,13 +43,14 @@ TEST_P(HexToCodeTest, ReadsFourDigitsAfterTheFirstCharacter) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, HexToCodeTest,
-    testing::Values(HexCase{"$A1A1", 0xA1A1}, HexCase{"$2020", 0x2020}, HexCase{"$0000", 0},
-                    HexCase{"$FFFF", 0xFFFF}, HexCase{"XB0A1", 0xB0A1},
-                    HexCase{"$B0A1FF", 0xB0A1}, HexCase{"$a1a1", -1}, HexCase{"$B0A", -1},
-                    HexCase{"$$B0A1", -1}, HexCase{"$ 0A1", -1}, HexCase{"", -1},
-                    HexCase{"$B0G1", -1}, HexCase{"$+0A1", -1}));
+INSTANTIATE_TEST_SUITE_P(Codes, HexToCodeTest,
+                         testing::Values(HexCase{"$A1A1", 0xA1A1}, HexCase{"$2020", 0x2020},
+                                         HexCase{"$0000", 0}, HexCase{"$FFFF", 0xFFFF},
+                                         HexCase{"XB0A1", 0xB0A1}, HexCase{"$B0A1FF", 0xB0A1},
+                                         HexCase{"$a1a1", -1}, HexCase{"$B0A", -1},
+                                         HexCase{"$$B0A1", -1}, HexCase{"$ 0A1", -1},
+                                         HexCase{"", -1}, HexCase{"$B0G1", -1},
+                                         HexCase{"$+0A1", -1}));
 
 TEST(CodeToHexTest, DollarAndFourUppercaseDigits) {
   EXPECT_EQ(CodeToHex(0xA1A1), "$A1A1");

@@ -27,15 +27,21 @@ CoreFixture::CoreFixture() {
   platform_.SetClientDir(dir_.path());
 }
 
-CoreFixture::~CoreFixture() { core::ReleaseTables(); }
+CoreFixture::~CoreFixture() {
+  core::ReleaseTables();
+}
 
-void CoreFixture::WriteLanguage(const std::string& text) const { dir_.Write("Language", text); }
+void CoreFixture::WriteLanguage(const std::string& text) const {
+  dir_.Write("Language", text);
+}
 
 void CoreFixture::WriteTables(const std::vector<core::Code>& big5,
                               const std::vector<core::Code>& gb) const {
   WriteLanguage(LanguageText(big5, gb));
 }
 
-std::string CoreFixture::ReadLanguage() const { return ReadBytes(dir_ / "Language"); }
+std::string CoreFixture::ReadLanguage() const {
+  return ReadBytes(dir_ / "Language");
+}
 
 }  // namespace kestrane::test

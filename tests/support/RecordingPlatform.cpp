@@ -11,7 +11,9 @@ void RecordingPlatform::SetClientDir(const std::filesystem::path& dir, std::stri
   hostKey_ = std::vector<std::string>{dir.string(), std::move(profileType)};
 }
 
-void RecordingPlatform::RemoveHostKey() { hostKey_.reset(); }
+void RecordingPlatform::RemoveHostKey() {
+  hostKey_.reset();
+}
 
 std::optional<std::vector<std::string>> RecordingPlatform::ReadLocalMachineStrings(
     const std::string& /*keyPath*/, const std::vector<std::string>& valueNames) {
@@ -25,8 +27,12 @@ std::optional<std::vector<std::string>> RecordingPlatform::ReadLocalMachineStrin
   return values;
 }
 
-void RecordingPlatform::ShowMessage(std::string_view text) { messages_.emplace_back(text); }
+void RecordingPlatform::ShowMessage(std::string_view text) {
+  messages_.emplace_back(text);
+}
 
-std::vector<std::string> RecordingPlatform::TakeMessages() { return std::exchange(messages_, {}); }
+std::vector<std::string> RecordingPlatform::TakeMessages() {
+  return std::exchange(messages_, {});
+}
 
 }  // namespace kestrane::test
