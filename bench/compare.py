@@ -14,21 +14,23 @@ import tempfile
 import time
 
 
-def run_once(command, stdin_path, stdout_path):
+def run_once(command, stdin_path, stdout_path, rss_path):
+    # GNU time reports the peak memory of the command itself, not of this Python process.
+    timed = ["/usr/bin/time", "-f", "%M", "-o", rss_path] + command
     with open(stdin_path, "rb") as stdin, open(stdout_path, "wb") as stdout:
         start = time.perf_counter()
-        process = subprocess.Popen(command, stdin=stdin, stdout=stdout, stderr=subprocess.DEVNULL)
-        _, status, usage = os.wait4(process.pid, 0)
+        status = subprocess.call(timed, stdin=stdin, stdout=stdout, stderr=subprocess.DEVNULL)
         elapsed = time.perf_counter() - start
-    if os.waitstatus_to_exitcode(status) != 0:
+    if status != 0:
         raise SystemExit(f"{' '.join(command)} failed with status {status}")
-    return elapsed, usage.ru_maxrss
+    with open(rss_path) as rss:
+        return elapsed, int(rss.read().split()[-1])
 
 
 def measure(name, command, source, output, runs):
     times, peak = [], 0
     for _ in range(runs):
-        elapsed, rss = run_once(command, source, output)
+        elapsed, rss = run_once(command, source, output, output + ".rss")
         times.append(elapsed)
         peak = max(peak, rss)
     return name, statistics.median(times), peak
