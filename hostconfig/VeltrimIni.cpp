@@ -10,7 +10,6 @@
 namespace kestrane::hostconfig {
 namespace {
 
-const std::string kHostKey = "Software\\Tresk\\Veltrim";
 const std::string kIniName = "VeltrimC.ini";
 const std::string kNoHostKey = "E;000015";
 const std::string kNoServer = "E;000016";
@@ -119,7 +118,7 @@ void TVeltrimIniC::SetInitialValues(unsigned codePage) {
 }
 
 bool TVeltrimIniC::ReadHostKey(platform::Platform& host) {
-  const auto values = host.ReadLocalMachineStrings(kHostKey, {"ClientPath", "ProfileType"});
+  const auto values = host.ReadLocalMachineStrings(std::string(kHostKey), {"ClientPath", "ProfileType"});
   if (!values) {
     ErrorCode = kNoHostKey;
     return false;

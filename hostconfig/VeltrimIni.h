@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrane::platform {
@@ -11,6 +12,10 @@ class Platform;
 }
 
 namespace kestrane::hostconfig {
+
+// The host product's registry key under HKEY_LOCAL_MACHINE; its "ClientPath" names the
+// client directory.
+inline constexpr std::string_view kHostKey = "Software\\Tresk\\Veltrim";
 
 struct ServerEntry {
   std::string name;
