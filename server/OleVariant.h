@@ -1,0 +1,6 @@
+// The OLE Automation value types, for the variant operations on Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <oleauto.h>
