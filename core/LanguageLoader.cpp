@@ -14,16 +14,13 @@
 namespace kestrane::core {
 namespace {
 
-constexpr std::size_t kQuotedLineLimit = 80;
-
 bool IsBlank(std::string_view line) {
   return std::all_of(line.begin(), line.end(),
                      [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
 }
 
 std::string Quote(std::string_view line) {
-  if (line.size() <= kQuotedLineLimit) return "\"" + std::string(line) + "\"";
-  return "\"" + std::string(line.substr(0, kQuotedLineLimit)) + "...\"";
+  return "\"" + Excerpt(line) + "\"";
 }
 
 // The kept lines of a table file: every line that is neither a section header nor blank,

@@ -5,12 +5,14 @@
 namespace kestrane::core {
 namespace {
 
+constexpr std::size_t kExcerptLength = 80;
+
 // Value of one digit: "A"-"F" are 10-15; any other character is read as a one-character
 // decimal number, so only "0"-"9" pass.
 int DigitValue(char digit, std::string_view text) {
   if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
   if (digit >= '0' && digit <= '9') return digit - '0';
-  throw ConversionError("'" + std::string(1, digit) + "' in '" + std::string(text) +
+  throw ConversionError("'" + std::string(1, digit) + "' in '" + Excerpt(text) +
                         "' is not a hexadecimal digit (0-9, A-F)");
 }
 
@@ -32,6 +34,11 @@ std::string_view GetFieldView(std::string_view text, std::string_view sep, int n
     }
   }
   return n > field ? std::string_view() : token;
+}
+
+std::string Excerpt(std::string_view text) {
+  if (text.size() <= kExcerptLength) return std::string(text);
+  return std::string(text.substr(0, kExcerptLength)) + "...";
 }
 
 std::string GetField(std::string_view text, std::string_view sep, int n) {
