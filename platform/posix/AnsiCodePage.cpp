@@ -29,6 +29,17 @@ unsigned ParseOverride(std::string_view text) {
   return codePage;
 }
 
+// Checking a code page with iconv costs more than a short conversion: check a value once.
+unsigned CachedOverride(std::string_view text) {
+  thread_local std::string checkedText;
+  thread_local unsigned checkedCodePage = 0;
+  if (checkedCodePage == 0 || text != checkedText) {
+    checkedCodePage = ParseOverride(text);
+    checkedText = text;
+  }
+  return checkedCodePage;
+}
+
 const char* FirstSet(std::initializer_list<const char*> names) {
   for (const char* name : names) {
     const char* value = std::getenv(name);
@@ -47,7 +58,7 @@ unsigned LocaleCodePage(std::string_view locale) {
 }
 
 unsigned AnsiCodePageFromEnvironment() {
-  if (const char* chosen = std::getenv("KESTRANE_ACP")) return ParseOverride(chosen);
+  if (const char* chosen = std::getenv("KESTRANE_ACP")) return CachedOverride(chosen);
   return LocaleCodePage(FirstSet({"LC_ALL", "LC_CTYPE", "LANG"}));
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr unsigned kUtf16LE = 1200;
 constexpr unsigned kUtf16BE = 1201;
-constexpr std::size_t kMinimumOutputRoom = 64;
+constexpr std::size_t kOutputBufferSize = 16 * 1024;
 
 bool IsOpen(iconv_t descriptor) {
   return descriptor != reinterpret_cast<iconv_t>(-1);
@@ -69,18 +69,16 @@ ConversionStop Iconv::Convert(std::string_view input, std::string& output) {
   // iconv's interface takes a non-const input pointer but never writes through it.
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
-  std::size_t written = output.size();
+  // Output goes through a fixed buffer and is appended, so a caller that converts a text in
+  // many short calls (one per undefined sequence) pays for what it converts, not for the rest.
+  char buffer[kOutputBufferSize];
   while (true) {
-    output.resize(written + inLeft * 2 + kMinimumOutputRoom);
-    char* out = output.data() + written;
-    std::size_t outLeft = output.size() - written;
-    std::size_t result = iconv(descriptor_, &in, &inLeft, &out, &outLeft);
-    int error = result == static_cast<std::size_t>(-1) ? errno : 0;
-    written = output.size() - outLeft;
-    if (error != E2BIG) {
-      output.resize(written);
-      return {input.size() - inLeft, error};
-    }
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t result = iconv(descriptor_, &in, &inLeft, &out, &outLeft);
+    const int error = result == static_cast<std::size_t>(-1) ? errno : 0;
+    output.append(buffer, static_cast<std::size_t>(out - buffer));
+    if (error != E2BIG) return {input.size() - inLeft, error};
   }
 }
 

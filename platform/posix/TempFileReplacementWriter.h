@@ -2,7 +2,6 @@
 // which Commit() syncs and renames over the target.
 #pragma once
 
-#include <sys/types.h>
 #include <filesystem>
 #include <string>
 #include <string_view>
