@@ -7,21 +7,37 @@
 namespace kestrane::core {
 namespace {
 
-void WriteEntries(platform::ReplacementWriter& writer, std::string_view prefix,
-                  const Table& table) {
-  if (!table) return;
+void ForEachEntryLine(std::string_view prefix, const std::vector<Code>& table,
+                      const std::function<void(std::string_view)>& emit) {
   std::string line;
-  for (std::size_t k = 0; k < table->size(); ++k) {
+  for (std::size_t k = 0; k < table.size(); ++k) {
     line.assign(prefix);
     line += '[';
     line += std::to_string(k);
     line += "]=";
-    line += CodeToHex((*table)[k]);
-    writer.WriteLine(line);
+    line += CodeToHex(table[k]);
+    emit(line);
   }
 }
 
 }  // namespace
+
+void ForEachTableLine(const std::vector<Code>& big5, const std::vector<Code>& gb,
+                      const std::function<void(std::string_view)>& emit) {
+  emit("[BIG5]");
+  ForEachEntryLine("BIG5Order", big5, emit);
+  emit("[GB]");
+  ForEachEntryLine("GBOrder", gb, emit);
+}
+
+std::string TableFileText(const std::vector<Code>& big5, const std::vector<Code>& gb) {
+  std::string text;
+  ForEachTableLine(big5, gb, [&text](std::string_view line) {
+    text += line;
+    text += "\r\n";
+  });
+  return text;
+}
 
 namespace detail {
 
@@ -42,10 +58,8 @@ bool WriteTablesLocked(const TableSet& tables) {
   // The new content goes to a temporary file that replaces "Language" only once it is
   // complete and on disk, so a crash or a full disk never leaves a broken table file.
   auto writer = platform.ReplaceFile(file);
-  writer->WriteLine("[BIG5]");
-  WriteEntries(*writer, "BIG5Order", tables.big5);
-  writer->WriteLine("[GB]");
-  WriteEntries(*writer, "GBOrder", tables.gb);
+  ForEachTableLine(*tables.big5, tables.gb.value_or(std::vector<Code>()),
+                   [&writer](std::string_view line) { writer->WriteLine(line); });
   writer->Commit();
   return true;
 }

@@ -1,9 +1,11 @@
 // The table file "Language": its text routines, its loader and its writer.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/CodeIndex.h"
 
@@ -30,6 +32,14 @@ Code HexToCode(std::string_view text);
 
 // "$" and the four uppercase hexadecimal digits of the code.
 std::string CodeToHex(Code code);
+
+// Calls emit with every line of the table file for these tables, in order, without line ends:
+// "[BIG5]", "BIG5Order[k]=$XXXX" for each element, "[GB]", "GBOrder[k]=$XXXX" for each element.
+void ForEachTableLine(const std::vector<Code>& big5, const std::vector<Code>& gb,
+                      const std::function<void(std::string_view)>& emit);
+
+// The whole table file for these tables, with CR LF line ends.
+std::string TableFileText(const std::vector<Code>& big5, const std::vector<Code>& gb);
 
 // Reads both tables from "Language" in the client directory. Returns false (after the
 // not-found message) when there is no such file; then the tables stay as they were. A file

@@ -9,10 +9,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/TableFile.h"
 #include "tools/CandidateVotes.h"
 #include "tools/CoverageReport.h"
 #include "tools/GeneratedTable.h"
-#include "tools/LanguageText.h"
 #include "tools/OpenccConfiguration.h"
 #include "tools/WeightedWords.h"
 
@@ -49,7 +49,7 @@ int Run(const Arguments& arguments) {
   const auto tables = Generate(arguments, words);
   const Sources sources{KESTRANE_OPENCC_VERSION, arguments.wordFrequencies.string(), words.size()};
   const auto summary = SummaryText(sources, tables);
-  WriteFile(arguments.language, LanguageText(tables.big5ToGB.codes, tables.gbToBIG5.codes));
+  WriteFile(arguments.language, kestrane::core::TableFileText(tables.big5ToGB.codes, tables.gbToBIG5.codes));
   WriteFile(arguments.report, summary + ChoicesText(tables));
   std::cout << summary;
   return 0;

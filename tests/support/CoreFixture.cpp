@@ -4,22 +4,8 @@
 #include "core/Tables.h"
 
 namespace kestrane::test {
-namespace {
-
-void AppendEntries(std::string& text, const char* prefix, const std::vector<core::Code>& table) {
-  for (std::size_t k = 0; k < table.size(); ++k) {
-    text += prefix + ("[" + std::to_string(k) + "]=") + core::CodeToHex(table[k]) + "\r\n";
-  }
-}
-
-}  // namespace
-
 std::string LanguageText(const std::vector<core::Code>& big5, const std::vector<core::Code>& gb) {
-  std::string text = "[BIG5]\r\n";
-  AppendEntries(text, "BIG5Order", big5);
-  text += "[GB]\r\n";
-  AppendEntries(text, "GBOrder", gb);
-  return text;
+  return core::TableFileText(big5, gb);
 }
 
 CoreFixture::CoreFixture() {
