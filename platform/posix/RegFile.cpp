@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "platform/CodePage.h"
-#include "platform/posix/LineEnd.h"
+#include "platform/LineEnd.h"
 #include "platform/posix/TextRules.h"
 #include "platform/posix/WholeFile.h"
 

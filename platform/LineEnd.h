@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace kestrane::platform::posix {
+namespace kestrane::platform {
 
 struct LineEnd {
   std::size_t length;  // of the line without its line end
@@ -18,4 +18,4 @@ struct LineEnd {
 // text is empty at the end.
 std::optional<LineEnd> FindLineEnd(std::string_view text, std::size_t searchFrom, bool atEnd);
 
-}  // namespace kestrane::platform::posix
+}  // namespace kestrane::platform

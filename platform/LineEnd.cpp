@@ -1,6 +1,6 @@
-#include "platform/posix/LineEnd.h"
+#include "platform/LineEnd.h"
 
-namespace kestrane::platform::posix {
+namespace kestrane::platform {
 
 std::optional<LineEnd> FindLineEnd(std::string_view text, std::size_t searchFrom, bool atEnd) {
   std::size_t end = text.find_first_of("\r\n", searchFrom);
@@ -15,4 +15,4 @@ std::optional<LineEnd> FindLineEnd(std::string_view text, std::size_t searchFrom
   return LineEnd{end, end + (crlf ? 2 : 1)};
 }
 
-}  // namespace kestrane::platform::posix
+}  // namespace kestrane::platform
