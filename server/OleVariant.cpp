@@ -52,21 +52,6 @@ std::u16string VariantToText(const VARIANT& value) {
   return std::u16string(TextOf(text->bstrVal));
 }
 
-void MakeText(VARIANT* out, std::u16string_view text) {
-  out->bstrVal = AllocText(text);
-  out->vt = VT_BSTR;
-}
-
-void MakeBool(VARIANT* out, bool value) {
-  out->vt = VT_BOOL;
-  out->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
-void MakeInt(VARIANT* out, std::int32_t value) {
-  out->vt = VT_I4;
-  out->lVal = value;
-}
-
 void MakeIntArray(VARIANT* out, std::span<const std::uint16_t> values) {
   std::unique_ptr<SAFEARRAY, ArrayDestroyer> array(
       SafeArrayCreateVector(VT_VARIANT, 0, static_cast<ULONG>(values.size())));

@@ -53,21 +53,6 @@ void ClearVariant(VARIANT* value) noexcept {
   InitVariant(value);
 }
 
-void MakeText(VARIANT* out, std::u16string_view text) {
-  out->bstrVal = AllocText(text);
-  out->vt = VT_BSTR;
-}
-
-void MakeBool(VARIANT* out, bool value) {
-  out->vt = VT_BOOL;
-  out->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-}
-
-void MakeInt(VARIANT* out, std::int32_t value) {
-  out->vt = VT_I4;
-  out->lVal = value;
-}
-
 void MakeIntArray(VARIANT* out, std::span<const std::uint16_t> values) {
   OwnedArray array = CreateVariantVector(values.size());
   auto* elements = static_cast<VARIANT*>(array->pvData);
