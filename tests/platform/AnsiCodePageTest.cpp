@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "CaseName.h"
-#include "ScopedEnv.h"
+#include "support/CaseName.h"
+#include "support/ScopedEnv.h"
 
 namespace kestrane::platform::posix {
 namespace {

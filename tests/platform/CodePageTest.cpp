@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 namespace kestrane::platform {
 namespace {

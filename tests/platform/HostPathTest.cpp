@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 
 namespace kestrane::platform::posix {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "CaseName.h"
+#include "support/CaseName.h"
 #include "support/TempDir.h"
 
 namespace kestrane::platform::posix {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "CaseName.h"
-#include "ScopedEnv.h"
+#include "support/CaseName.h"
+#include "support/ScopedEnv.h"
 #include "support/TempDir.h"
 
 namespace kestrane::platform::posix {

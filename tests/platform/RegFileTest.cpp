@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "CaseName.h"
 #include "platform/Platform.h"
+#include "support/CaseName.h"
 #include "support/TempDir.h"
 
 namespace kestrane::platform::posix {

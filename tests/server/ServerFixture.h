@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ScopedEnv.h"
+#include "support/ScopedEnv.h"
 #include "server/TClass1.h"
 #include "server/Variant.h"
 #include "support/CoreFixture.h"
