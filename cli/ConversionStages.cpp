@@ -22,19 +22,16 @@ std::size_t TranscodeStage::Convert(std::string_view input, std::string& output,
   }
 }
 
-ConversionChain MakeConversionChain(const core::StreamScan& scan, core::Direction direction,
-                                    bool utf8) {
+ConversionChain MakeUtf8ConversionChain(const core::StreamScan& scan, core::Direction direction) {
   const bool toBIG5 = direction == core::Direction::GBtoBIG5;
   const unsigned source = toBIG5 ? platform::kCodePageGB : platform::kCodePageBIG5;
   const unsigned target = toBIG5 ? platform::kCodePageBIG5 : platform::kCodePageGB;
   ConversionChain chain;
-  if (utf8) chain.Append(std::make_unique<TranscodeStage>(platform::kCodePageUtf8, source));
+  chain.Append(std::make_unique<TranscodeStage>(platform::kCodePageUtf8, source));
   chain.Append(std::make_unique<ScanStage>(scan));
   // The scan copies what the table does not map, which need not be valid in the target.
-  if (utf8) {
-    chain.Append(
-        std::make_unique<TranscodeStage>(target, platform::kCodePageUtf8, "the converted text"));
-  }
+  chain.Append(
+      std::make_unique<TranscodeStage>(target, platform::kCodePageUtf8, "the converted text"));
   return chain;
 }
 

@@ -33,8 +33,7 @@ class TranscodeStage : public TextStage {
   std::string streamDescription_;
 };
 
-// The scan alone, or with utf8 the scan between UTF-8 and the code pages of the direction.
-ConversionChain MakeConversionChain(const core::StreamScan& scan, core::Direction direction,
-                                    bool utf8);
+// The scan between UTF-8 and the code pages of the direction.
+ConversionChain MakeUtf8ConversionChain(const core::StreamScan& scan, core::Direction direction);
 
 }  // namespace kestrane::cli

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 
-#include "cli/StandardFile.h"
+#include "platform/ByteStreams.h"
 
 namespace kestrane::cli {
 
@@ -14,8 +15,8 @@ class InputFile {
   // Throws std::runtime_error naming the file when it cannot be opened.
   explicit InputFile(const std::string& name);
 
-  // Fills the buffer as far as the input goes and returns how much it read: less than the
-  // buffer's size only at the end. Throws std::runtime_error when reading fails.
+  // Reads into the buffer as much as one request gives and returns how much: 0 only at the
+  // end. Throws std::runtime_error when reading fails.
   std::size_t Read(std::span<char> buffer);
 
   // The name for messages: the file name, or "standard input".
@@ -23,7 +24,7 @@ class InputFile {
 
  private:
   std::string name_;
-  StreamHandle stream_;
+  std::unique_ptr<platform::ByteSource> source_;
 };
 
 }  // namespace kestrane::cli

@@ -1,11 +1,12 @@
 // The tool's output: the file of -o, or standard output.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "cli/StandardFile.h"
+#include "platform/ByteStreams.h"
 
 namespace kestrane::cli {
 
@@ -14,14 +15,13 @@ class OutputFile {
   // Creates or truncates the file; throws std::runtime_error naming it when that fails.
   explicit OutputFile(const std::optional<std::string>& file);
 
-  // Throws std::runtime_error when writing fails.
+  // Writes the bytes at once; throws std::runtime_error when writing fails.
   void Write(std::string_view bytes);
-  // Flushes everything written; throws std::runtime_error when that fails.
+  // Ends the output; throws std::runtime_error for a failure reported only now.
   void Finish();
 
  private:
-  std::string name_;
-  StreamHandle stream_;
+  std::unique_ptr<platform::ByteSink> sink_;
 };
 
 }  // namespace kestrane::cli

@@ -10,8 +10,8 @@
 
 namespace kestrane::cli {
 
-// Inputs are read in blocks of this size; memory use does not grow with the input.
-inline constexpr std::size_t kReadBlockSize = std::size_t{1} << 20;
+// Inputs are read in blocks of at most this size; memory use does not grow with the input.
+inline constexpr std::size_t kReadBlockSize = std::size_t{256} << 10;
 
 // Converts each input in turn ("-" or none: standard input), each as a text of its own. With
 // utf8 the inputs and the output are UTF-8. Throws std::runtime_error naming the input for an

@@ -82,8 +82,8 @@ class KeptLines {
 detail::TableSet ReadTableFile(const std::string& file) {
   auto reader = platform::Current().OpenLines(file);
   KeptLines kept(file);
-  std::string line;
-  for (std::uint64_t lineNumber = 1; reader->ReadLine(line); ++lineNumber) {
+  std::string_view line;
+  for (std::uint64_t lineNumber = 1; reader->ReadLineView(line); ++lineNumber) {
     if (line.starts_with('[') || IsBlank(line)) continue;
     kept.Add(line, lineNumber);
   }

@@ -1,31 +1,27 @@
-// What the conversion scan does with every byte pair, derived from one table whenever the
-// tables change, so that the scan needs one lookup per step and no classification.
+// The scan of one direction with the tables of one moment, derived from its table whenever the
+// tables change.
 #pragma once
 
-#include <array>
 #include <cstddef>
-#include <cstdint>
 #include <memory>
+#include <mutex>
 #include <vector>
 
+#include "core/PairEntries.h"
 #include "core/StreamScan.h"
 #include "core/Tables.h"
 
 namespace kestrane::core {
 
 // The ways this build can run the scan; all give the same bytes.
-enum class ScanKernel { Portable, Sse2 };
+enum class ScanKernel { Portable, Sse2, Avx2 };
 
-struct PairLookup {
-  // An entry below this holds the two output bytes of a pair in memory order (one 16-bit
-  // store writes them); this value means "copy the lead byte alone and go on at the trail".
-  static constexpr std::uint32_t kCopyLead = 0x10000;
-
-  // Indexed by the two bytes of a pair read as one 16-bit value in memory order.
-  std::array<std::uint32_t, 0x10000> entries;
-
+class PairLookup {
+ public:
   // The lookup for a direction from the table of its source encoding (absent: copy everything).
   static std::shared_ptr<const PairLookup> Build(Direction direction, const Table& table);
+
+  PairLookup(Direction direction, std::vector<Code> codes);
 
   // Converts input[0, size) into output and returns the bytes consumed (and written); a last
   // byte that may lead a pair is left unconsumed unless last is true. Uses the fastest kernel.
@@ -35,6 +31,16 @@ struct PairLookup {
 
   // The kernels this build and this processor can run, fastest last.
   static std::vector<ScanKernel> AvailableKernels();
+
+ private:
+  // The entries are filled on the first scan: a process that converts in one direction only
+  // (the command-line tool) never spends the time and memory of the other.
+  const PairEntries& Entries() const;
+
+  Direction direction_;
+  std::vector<Code> codes_;
+  mutable std::once_flag filled_;
+  mutable PairEntries entries_;
 };
 
 }  // namespace kestrane::core

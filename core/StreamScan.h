@@ -6,7 +6,7 @@
 
 namespace kestrane::core {
 
-struct PairLookup;
+class PairLookup;
 
 enum class Direction { GBtoBIG5, BIG5toGB };
 

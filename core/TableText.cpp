@@ -2,39 +2,34 @@
 #include "core/TableText.h"
 #include "core/TableFile.h"
 
+#include <array>
+#include <cstdint>
+
 namespace kestrane::core {
 namespace {
 
 constexpr std::size_t kExcerptLength = 80;
 
-// Value of one digit: "A"-"F" are 10-15; any other character is read as a one-character
-// decimal number, so only "0"-"9" pass.
-int DigitValue(char digit, std::string_view text) {
-  if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-  if (digit >= '0' && digit <= '9') return digit - '0';
-  throw ConversionError("'" + std::string(1, digit) + "' in '" + Excerpt(text) +
-                        "' is not a hexadecimal digit (0-9, A-F)");
+// Value of each character as a digit: "A"-"F" are 10-15; any other character is read as a
+// one-character decimal number, so only "0"-"9" pass; kNotADigit marks the rest.
+constexpr int kNotADigit = 16;
+constexpr auto kDigitValues = [] {
+  std::array<std::uint8_t, 256> values{};
+  values.fill(kNotADigit);
+  for (std::uint8_t digit = 0; digit < 10; ++digit) values['0' + digit] = digit;
+  for (std::uint8_t digit = 10; digit < 16; ++digit) values['A' + digit - 10] = digit;
+  return values;
+}();
+
+// The error for the first of the four digits that is not one (the caller found one).
+ConversionError BadDigit(std::string_view text) {
+  std::size_t position = 1;
+  while (kDigitValues[static_cast<unsigned char>(text[position])] != kNotADigit) ++position;
+  return ConversionError("'" + std::string(1, text[position]) + "' in '" + Excerpt(text) +
+                         "' is not a hexadecimal digit (0-9, A-F)");
 }
 
 }  // namespace
-
-std::string_view GetFieldView(std::string_view text, std::string_view sep, int n) {
-  std::string_view token;
-  int field = 1;
-  bool more = !text.empty();
-  while (field <= n && more) {
-    const auto separator = text.find(sep);
-    if (separator != std::string_view::npos && !sep.empty()) {
-      token = text.substr(0, separator);
-      text.remove_prefix(separator + sep.size());
-      ++field;
-    } else {
-      token = text;
-      more = false;
-    }
-  }
-  return n > field ? std::string_view() : token;
-}
 
 std::string Excerpt(std::string_view text) {
   if (text.size() <= kExcerptLength) return std::string(text);
@@ -50,9 +45,13 @@ Code HexToCode(std::string_view text) {
     throw ConversionError("'" + std::string(text) + "' is too short for a code ($ and 4 digits)");
   }
   int code = 0;
+  int digitBits = 0;  // kNotADigit shows here if any of the four is not a digit
   for (std::size_t position = 1; position < 5; ++position) {
-    code = code * 16 + DigitValue(text[position], text);
+    const int value = kDigitValues[static_cast<unsigned char>(text[position])];
+    code = code * 16 + value;
+    digitBits |= value;
   }
+  if ((digitBits & kNotADigit) != 0) throw BadDigit(text);
   return static_cast<Code>(code);
 }
 

@@ -7,15 +7,22 @@
 namespace kestrane::platform {
 namespace {
 
-constexpr std::size_t kChunkSize = 256 * 1024;
+constexpr std::size_t kChunkSize = 64 * 1024;
 
 }  // namespace
 
 bool ChunkLineReader::ReadLine(std::string& line) {
+  std::string_view view;
+  if (!ReadLineView(view)) return false;
+  line.assign(view);
+  return true;
+}
+
+bool ChunkLineReader::ReadLineView(std::string_view& line) {
   while (true) {
     std::string_view pending = std::string_view(buffer_).substr(lineStart_);
     if (auto end = FindLineEnd(pending, searchFrom_ - lineStart_, atEnd_)) {
-      line.assign(pending.substr(0, end->length));
+      line = pending.substr(0, end->length);
       lineStart_ += end->next;
       searchFrom_ = lineStart_;
       return true;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
@@ -12,6 +13,7 @@ namespace kestrane::platform {
 class ChunkLineReader : public LineReader {
  public:
   bool ReadLine(std::string& line) final;
+  bool ReadLineView(std::string_view& line) final;
 
  protected:
   // Reads at most size bytes into buffer and returns how many; 0 at the end of the file.

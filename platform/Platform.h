@@ -25,6 +25,8 @@ class LineReader {
   virtual ~LineReader() = default;
   // Returns false at the end of the file; throws IoError when reading fails.
   virtual bool ReadLine(std::string& line) = 0;
+  // The same without a copy: the view stays valid until the next call.
+  virtual bool ReadLineView(std::string_view& line) = 0;
 };
 
 // Writes the new content of a file into a temporary file beside it. Commit() flushes the

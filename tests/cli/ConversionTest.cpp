@@ -146,6 +146,28 @@ TEST_P(BlockBoundaryTest, RandomBytesConvertAsOneWholeScan) {
   EXPECT_TRUE(result.out == WholeScan(command, input));
 }
 
+TEST_P(BlockBoundaryTest, PipeOfOddPiecesConvertsAsOneWholeScan) {
+  // A pipe hands the tool pieces of whatever size was written, so pairs are cut everywhere.
+  const std::string& command = GetParam();
+  std::mt19937 random(20240612);
+  std::uniform_int_distribution<int> kind(0, 9);
+  const std::string_view pairs[] = {kGBGuo, kBIG5Guo, kGBA, kBIG5A};
+  std::string input;
+  while (input.size() < 3 * cli::kReadBlockSize) {
+    const int k = kind(random);
+    input += k < 8 ? pairs[static_cast<std::size_t>(k % 4)] : "a";
+  }
+  for (const std::size_t piece : {1u, 4093u, 65537u}) {
+    auto result = RunKestrane({{"--client-dir", client_.path().string(), command},
+                               piece == 1 ? input.substr(0, 5000) : input,
+                               {},
+                               piece});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out == WholeScan(command, piece == 1 ? input.substr(0, 5000) : input))
+        << "pieces of " << piece;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothDirections, BlockBoundaryTest, testing::Values("gb2big5", "big52gb"));
 
 // --utf8 with the sample table, which maps common characters.

@@ -22,6 +22,9 @@ struct ToolRun {
   // registry (KESTRANE_REGISTRY) and the code page override (KESTRANE_ACP) are removed unless
   // set here, so a test sees only what it sets up.
   std::map<std::string, std::optional<std::string>> environment;
+  // Standard input through a pipe, written in pieces of this many bytes, instead of a file:
+  // the tool then reads pieces of sizes it cannot choose.
+  std::optional<std::size_t> pipePiece = std::nullopt;
 };
 
 ToolResult RunKestrane(const ToolRun& run);

@@ -1,0 +1,39 @@
+// Files and the standard streams read and written in large blocks straight through the
+// operating system, with no buffering of the C library in between.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace kestrane::platform {
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Reads at most size bytes, as many as one request gives (a pipe may give fewer), and
+  // returns how many; 0 only at the end. Throws IoError when reading fails.
+  virtual std::size_t Read(char* buffer, std::size_t size) = 0;
+};
+
+class ByteSink {
+ public:
+  virtual ~ByteSink() = default;
+  // Writes all the bytes; throws IoError when writing fails.
+  virtual void Write(std::string_view bytes) = 0;
+  // Ends the writing; throws IoError for a failure the system reports only now.
+  virtual void Close() = 0;
+};
+
+// Messages name a file by its name and the standard streams as "standard input" and
+// "standard output". Opening throws IoError ("cannot open NAME: reason").
+std::unique_ptr<ByteSource> OpenByteSource(const std::string& file);
+std::unique_ptr<ByteSource> StandardInputSource();
+// Creates the file or empties an existing one.
+std::unique_ptr<ByteSink> CreateByteSink(const std::string& file);
+std::unique_ptr<ByteSink> StandardOutputSink();
+
+}  // namespace kestrane::platform

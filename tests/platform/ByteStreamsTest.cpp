@@ -1,0 +1,102 @@
+// Files read and written in blocks through the system, and the messages of their failures.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/ByteStreams.h"
+#include "support/TempDir.h"
+
+namespace kestrane::platform {
+namespace {
+
+std::string ReadAll(ByteSource& source, std::size_t blockSize) {
+  std::string text;
+  std::string block(blockSize, '\0');
+  while (const std::size_t count = source.Read(block.data(), block.size())) {
+    EXPECT_LE(count, blockSize);
+    text.append(block, 0, count);
+  }
+  return text;
+}
+
+std::string Bytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 256);
+  return bytes;
+}
+
+TEST(ByteSourceTest, ReadsEveryByteInBlocks) {
+  test::TempDir dir;
+  const std::string content = Bytes(100000);
+  for (const std::size_t blockSize : {1u, 4096u, 65536u, 200000u}) {
+    const auto source = OpenByteSource(dir.Write("in", content).string());
+    EXPECT_EQ(ReadAll(*source, blockSize), content) << blockSize;
+  }
+}
+
+TEST(ByteSourceTest, EmptyFileEndsAtOnce) {
+  test::TempDir dir;
+  const auto source = OpenByteSource(dir.Write("empty", "").string());
+  char byte;
+  EXPECT_EQ(source->Read(&byte, 1), 0u);
+}
+
+TEST(ByteSourceTest, MissingFileNamesPathAndReason) {
+  test::TempDir dir;
+  const std::string missing = (dir / "absent.txt").string();
+  try {
+    OpenByteSource(missing);
+    FAIL() << "no IoError";
+  } catch (const IoError& error) {
+    EXPECT_EQ(std::string(error.what()), "cannot open " + missing + ": No such file or directory");
+  }
+}
+
+TEST(ByteSourceTest, ReadFailureNamesPathAndReason) {
+  test::TempDir dir;
+  const auto source = OpenByteSource(dir.path().string());
+  char byte;
+  try {
+    source->Read(&byte, 1);
+    FAIL() << "no IoError";
+  } catch (const IoError& error) {
+    EXPECT_EQ(std::string(error.what()), "cannot read " + dir.path().string() + ": Is a directory");
+  }
+}
+
+TEST(ByteSinkTest, WritesEveryByteAndReplacesOldContent) {
+  test::TempDir dir;
+  const auto file = dir.Write("out", std::string(300000, 'x'));
+  const std::string content = Bytes(100000);
+  const auto sink = CreateByteSink(file.string());
+  sink->Write(content.substr(0, 1));
+  sink->Write(content.substr(1, 70000));
+  sink->Write(content.substr(70001));
+  sink->Close();
+  EXPECT_EQ(test::ReadBytes(file), content);
+}
+
+TEST(ByteSinkTest, FolderThatDoesNotExistIsAnErrorNamingThePath) {
+  test::TempDir dir;
+  const std::string target = (dir / "no" / "out").string();
+  try {
+    CreateByteSink(target);
+    FAIL() << "no IoError";
+  } catch (const IoError& error) {
+    EXPECT_EQ(std::string(error.what()), "cannot open " + target + ": No such file or directory");
+  }
+}
+
+TEST(ByteSinkTest, WriteFailureNamesTheFileAndReason) {
+  // /dev/full takes the open but fails every write with "No space left on device".
+  const auto sink = CreateByteSink("/dev/full");
+  try {
+    sink->Write("bytes");
+    FAIL() << "no IoError";
+  } catch (const IoError& error) {
+    EXPECT_EQ(std::string(error.what()), "cannot write /dev/full: No space left on device");
+  }
+}
+
+}  // namespace
+}  // namespace kestrane::platform
