@@ -1,8 +1,8 @@
 #include "cli/ClientDirectory.h"
 
-#include "hostconfig/VeltrimIni.h"
 #include "cli/ProductPath.h"
 #include "cli/ShippedTable.h"
+#include "hostconfig/VeltrimIni.h"
 #include "platform/Platform.h"
 
 namespace kestrane::cli {
@@ -14,7 +14,9 @@ ClientDirectory Supplied(const std::filesystem::path& folder, ClientSource sourc
 }
 
 bool HostKeyExists() {
-  return platform::Native().ReadLocalMachineStrings(std::string(hostconfig::kHostKey), {}).has_value();
+  return platform::Native()
+      .ReadLocalMachineStrings(std::string(hostconfig::kHostKey), {})
+      .has_value();
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "cli/Diagnostics.h"
-#include "hostconfig/VeltrimIni.h"
 #include "core/Messages.h"
+#include "hostconfig/VeltrimIni.h"
 #include "platform/CodePage.h"
 
 namespace kestrane::cli {

@@ -118,7 +118,8 @@ void TVeltrimIniC::SetInitialValues(unsigned codePage) {
 }
 
 bool TVeltrimIniC::ReadHostKey(platform::Platform& host) {
-  const auto values = host.ReadLocalMachineStrings(std::string(kHostKey), {"ClientPath", "ProfileType"});
+  const auto values =
+      host.ReadLocalMachineStrings(std::string(kHostKey), {"ClientPath", "ProfileType"});
   if (!values) {
     ErrorCode = kNoHostKey;
     return false;

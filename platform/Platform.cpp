@@ -15,6 +15,8 @@ Platform& Current() {
 ScopedPlatform::ScopedPlatform(Platform& platform)
     : previous_(installed.exchange(&platform, std::memory_order_acq_rel)) {}
 
-ScopedPlatform::~ScopedPlatform() { installed.store(previous_, std::memory_order_release); }
+ScopedPlatform::~ScopedPlatform() {
+  installed.store(previous_, std::memory_order_release);
+}
 
 }  // namespace kestrane::platform

@@ -49,7 +49,8 @@ int Run(const Arguments& arguments) {
   const auto tables = Generate(arguments, words);
   const Sources sources{KESTRANE_OPENCC_VERSION, arguments.wordFrequencies.string(), words.size()};
   const auto summary = SummaryText(sources, tables);
-  WriteFile(arguments.language, kestrane::core::TableFileText(tables.big5ToGB.codes, tables.gbToBIG5.codes));
+  WriteFile(arguments.language,
+            kestrane::core::TableFileText(tables.big5ToGB.codes, tables.gbToBIG5.codes));
   WriteFile(arguments.report, summary + ChoicesText(tables));
   std::cout << summary;
   return 0;

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "support/ScopedEnv.h"
 #include "server/TClass1.h"
 #include "server/Variant.h"
 #include "support/CoreFixture.h"
+#include "support/ScopedEnv.h"
 
 namespace kestrane::test {
 
