@@ -4,7 +4,7 @@
 // completed before it began, and the file keeps every save.
 #include <gtest/gtest.h>
 
-#include "StressHost.h"
+#include "StressCheck.h"
 #include "StressWorkload.h"
 #include "platform/CodePage.h"
 #include "server/OwnedValues.h"
@@ -64,17 +64,8 @@ class Class1Target : public StressTarget {
 };
 
 TEST(Class1StressTest, EveryResultIsOneStateAndNoSaveIsLost) {
-  StressHost host(StressLanguageText());
   Class1Target target;
-  const auto report = RunStress(target, StressDuration(std::chrono::seconds(3)));
-  std::cout << Describe(report) << "\n";
-  EXPECT_GT(report.saves, 0u);
-  EXPECT_GT(report.conversions, 0u);
-  EXPECT_EQ(report.mixed, 0u);
-  EXPECT_EQ(report.stale, 0u);
-  EXPECT_EQ(report.failedCalls, 0u);
-  EXPECT_EQ(report.lost, 0u);
-  EXPECT_EQ(host.messages(), 0u);
+  CheckStress(target);
 }
 
 }  // namespace

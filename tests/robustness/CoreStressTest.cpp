@@ -3,7 +3,7 @@
 // completed before it began, and the file keeps every save.
 #include <gtest/gtest.h>
 
-#include "StressHost.h"
+#include "StressCheck.h"
 #include "StressWorkload.h"
 #include "core/MappingEdit.h"
 #include "core/TableFile.h"
@@ -24,17 +24,8 @@ class CoreTarget : public StressTarget {
 };
 
 TEST(CoreStressTest, EveryResultIsOneStateAndNoSaveIsLost) {
-  StressHost host(StressLanguageText());
   CoreTarget target;
-  const auto report = RunStress(target, StressDuration(std::chrono::seconds(3)));
-  std::cout << Describe(report) << "\n";
-  EXPECT_GT(report.saves, 0u);
-  EXPECT_GT(report.conversions, 0u);
-  EXPECT_EQ(report.mixed, 0u);
-  EXPECT_EQ(report.stale, 0u);
-  EXPECT_EQ(report.failedCalls, 0u);
-  EXPECT_EQ(report.lost, 0u);
-  EXPECT_EQ(host.messages(), 0u);
+  CheckStress(target);
 }
 
 }  // namespace

@@ -189,10 +189,10 @@ HKEY_CLASSES_ROOT\\Kestrane.Class1\\Clsid
     imports=$(i686-w64-mingw32-objdump -p "$i686_dll" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
     [[ $imports == 'ADVAPI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEAUT32.DLL USER32.DLL ' ]] ||
       fail "imports: $imports"
-    run_checks "$clients/module_inspection.exe" "$(windows_path "$i686_dll")" win32
+    run_checks "$clients/module_audit.exe" "$(windows_path "$i686_dll")" win32
     ;;
   type-library)
-    run_checks "$clients/module_inspection.exe" "$(windows_path "$dll")" win64
+    run_checks "$clients/module_audit.exe" "$(windows_path "$dll")" win64
     ;;
   module-load)
     # Loading the module, creating objects and unloading it, without calling a method, reads

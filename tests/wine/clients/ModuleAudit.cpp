@@ -1,6 +1,6 @@
 // Inspects a built Kestrane.dll without running it: its TYPELIB and VERSIONINFO resources and
 // every identity value of its type library. Reads modules of either width.
-// Usage: module_inspection DLL_PATH win32|win64 (the system kind its type library must have).
+// Usage: module_audit DLL_PATH win32|win64 (the system kind its type library must have).
 // Prints "FAIL: ..." per failed check and "KESTRANE-OK" at the end.
 #include <windows.h>
 
