@@ -22,6 +22,11 @@ class CodePageError : public std::runtime_error {
   // Offset of the offending sequence in the input of the conversion.
   std::size_t offset() const { return offset_; }
 
+  // "WHAT XX XX at offset N from code page A to code page B", with the first bytes of the
+  // offending sequence in hexadecimal.
+  static CodePageError At(std::string_view what, std::string_view offending, std::size_t offset,
+                          unsigned fromCodePage, unsigned toCodePage);
+
  private:
   std::size_t offset_;
 };

@@ -3,7 +3,6 @@
 #include "platform/CodePage.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 #include "platform/posix/Iconv.h"
@@ -51,17 +50,6 @@ std::u16string FromBytes(std::string_view bytes) {
   std::u16string text(bytes.size() / sizeof(char16_t), u'\0');
   std::memcpy(text.data(), bytes.data(), text.size() * sizeof(char16_t));
   return text;
-}
-
-std::string HexBytes(std::string_view bytes) {
-  std::string hex;
-  for (char byte : bytes.substr(0, 4)) {
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%02X ", static_cast<unsigned char>(byte));
-    hex += digits;
-  }
-  if (!hex.empty()) hex.pop_back();
-  return hex;
 }
 
 }  // namespace
@@ -112,10 +100,7 @@ std::size_t Transcoder::Convert(std::string_view input, std::string& output, boo
   if (stop.error == 0 || (stop.error == EINVAL && !last)) return stop.consumed;
   std::string_view offending = input.substr(stop.consumed);
   std::string what = stop.error == EINVAL ? "incomplete character" : "cannot convert the bytes";
-  throw CodePageError(what + " " + HexBytes(offending) + " at offset " + std::to_string(offset) +
-                          " from code page " + std::to_string(impl_->fromCodePage) +
-                          " to code page " + std::to_string(impl_->toCodePage),
-                      offset);
+  throw CodePageError::At(what, offending, offset, impl_->fromCodePage, impl_->toCodePage);
 }
 
 }  // namespace kestrane::platform

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <optional>
 
 namespace kestrane::platform {
@@ -37,17 +36,6 @@ std::string Narrow(unsigned codePage, DWORD flags, std::u16string_view text, BOO
                           usedDefault);
   }
   return bytes;
-}
-
-std::string HexBytes(std::string_view bytes) {
-  std::string hex;
-  for (char byte : bytes.substr(0, 4)) {
-    char digits[4];
-    std::snprintf(digits, sizeof digits, "%02X ", static_cast<unsigned char>(byte));
-    hex += digits;
-  }
-  if (!hex.empty()) hex.pop_back();
-  return hex;
 }
 
 CPINFO RequireCodePage(unsigned codePage) {
@@ -139,11 +127,7 @@ struct Transcoder::Impl {
 
   [[noreturn]] void Fail(std::string_view what, std::string_view offending,
                          std::size_t offset) const {
-    throw CodePageError(std::string(what) + " " + HexBytes(offending) + " at offset " +
-                            std::to_string(offset) + " from code page " +
-                            std::to_string(fromCodePage) + " to code page " +
-                            std::to_string(toCodePage),
-                        offset);
+    throw CodePageError::At(what, offending, offset, fromCodePage, toCodePage);
   }
 
   unsigned fromCodePage;
