@@ -1,43 +1,34 @@
 #include "cli/StreamConversion.h"
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 #include "cli/ConversionStages.h"
 #include "cli/InputFile.h"
+#include "cli/ParallelScan.h"
 
 namespace kestrane::cli {
 namespace {
 
-// The blocks of a conversion, made once for all inputs. In front of the input block is room
-// for one byte: a lead byte held back at the end of one read, until its trail is read.
-struct Blocks {
-  std::unique_ptr<char[]> input = std::make_unique_for_overwrite<char[]>(1 + kReadBlockSize);
-  std::unique_ptr<char[]> output = std::make_unique_for_overwrite<char[]>(1 + kReadBlockSize);
-};
+// Pieces are looked for a cut in their last 16 KiB: text has a line end or a space (or an
+// ASCII digit or sign) far more often than that.
+constexpr std::size_t kCutReach = std::size_t{16} << 10;
 
-// The table scan alone: read, scan into the output block, write, with no other copy.
-void ScanInput(InputFile& input, const core::StreamScan& scan, Blocks& blocks, OutputFile& output) {
-  std::size_t held = 0;
-  while (true) {
-    const std::size_t read = input.Read({blocks.input.get() + held, kReadBlockSize});
-    const bool last = read == 0;
-    const std::size_t size = held + read;
-    const std::size_t done = scan.Convert(blocks.input.get(), size, blocks.output.get(), last);
-    output.Write({blocks.output.get(), done});
-    if (last) return;
-    held = size - done;
-    if (held != 0) blocks.input[0] = blocks.input[done];
-  }
+// Reading and writing take turns, so threads beyond four would mostly wait.
+ParallelScanShape ToolScanShape() {
+  const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+  return {threads, kReadBlockSize, kCutReach};
 }
 
 // The scan between the code page conversions of --utf8.
-void ConvertThroughChain(InputFile& input, ConversionChain chain, Blocks& blocks,
-                         OutputFile& output) {
+void ConvertThroughChain(InputFile& input, ConversionChain chain, OutputFile& output) {
+  const auto block = std::make_unique_for_overwrite<char[]>(kReadBlockSize);
   while (true) {
-    const std::size_t read = input.Read({blocks.input.get(), kReadBlockSize});
+    const std::size_t read = input.Read({block.get(), kReadBlockSize});
     const bool last = read == 0;
-    output.Write(chain.Push({blocks.input.get(), read}, last));
+    output.Write(chain.Push({block.get(), read}, last));
     if (last) return;
   }
 }
@@ -48,16 +39,16 @@ void ConvertInputs(const std::vector<std::string>& inputs, core::Direction direc
                    OutputFile& output) {
   // One scan serves every input: the tables load once, and a missing file is reported once.
   const core::StreamScan scan(direction);
-  Blocks blocks;
+  const ParallelScanShape shape = ToolScanShape();
   const std::vector<std::string> names = inputs.empty() ? std::vector<std::string>{"-"} : inputs;
   for (const auto& name : names) {
     InputFile input(name);
     if (!utf8) {
-      ScanInput(input, scan, blocks, output);
+      ScanInParallel(input, scan, output, shape);
       continue;
     }
     try {
-      ConvertThroughChain(input, MakeUtf8ConversionChain(scan, direction), blocks, output);
+      ConvertThroughChain(input, MakeUtf8ConversionChain(scan, direction), output);
     } catch (const platform::CodePageError& error) {
       throw std::runtime_error(input.name() + ": " + error.what());
     }

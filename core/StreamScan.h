@@ -10,6 +10,13 @@ class PairLookup;
 
 enum class Direction { GBtoBIG5, BIG5toGB };
 
+// Where a text may be cut so that its pieces convert on their own: just after the last byte
+// below 0x40 among the last `reach` bytes of input[0, size), since such a byte can neither lead
+// nor trail a pair and so ends a character whatever surrounds it. Converting the text before
+// the cut (as a last piece) and the text after it gives the conversion of the whole. 0 when
+// no such byte is there.
+std::size_t IndependentCut(const char* input, std::size_t size, std::size_t reach);
+
 // Converts a stream with the tables current when it was created; the result equals the
 // conversion of the whole stream at once.
 class StreamScan {

@@ -75,9 +75,37 @@ TEST_F(ScanTest, TablesOfZeroElementsAreLoadedOnce) {
   EXPECT_TRUE(platform_.messages().empty());
 }
 
+// A cut may only follow a byte that no pair can take as its trail: letters and "@[\\]^_`{|}~"
+// can trail a pair in both encodings, so only bytes below 0x40 qualify.
+struct CutCase {
+  const char* name;
+  std::string text;
+  std::size_t reach;
+  std::size_t cut;
+};
+
+class IndependentCutTest : public testing::TestWithParam<CutCase> {};
+
+TEST_P(IndependentCutTest, FollowsTheLastByteNoPairCanTake) {
+  const auto& param = GetParam();
+  EXPECT_EQ(IndependentCut(param.text.data(), param.text.size(), param.reach), param.cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IndependentCutTest,
+                         testing::Values(CutCase{"empty", "", 8, 0},
+                                         CutCase{"afterNewline", "\xB0\xA1\n\xB0\xA1", 8, 3},
+                                         CutCase{"afterLastOfSeveral", "a b c", 8, 4},
+                                         CutCase{"notAfterATrailLetter", "\xB0\x41", 8, 0},
+                                         CutCase{"notAfterTilde", "1\xA1\x7E", 8, 1},
+                                         CutCase{"atTheEnd", "\xB0\xA1.", 8, 3},
+                                         CutCase{"zeroByte", std::string("\xB0\x00\xA1", 3), 8, 2},
+                                         CutCase{"byteBelowReach", "\naaaa", 4, 0},
+                                         CutCase{"byteJustWithinReach", "\naaaa", 5, 1}),
+                         test::CaseName());
+
 // Random tables (with counts that stop part-way through the index space) and random text
 // biased towards double-byte ranges: the fast scan gives exactly the reference bytes, whole
-// and when fed in pieces of any size.
+// and when fed in pieces of any size or cut where the pieces convert on their own.
 class RandomScanTest : public CoreFixture {
  protected:
   std::mt19937 random_{20261211};
@@ -133,9 +161,24 @@ class RandomScanTest : public CoreFixture {
     EXPECT_EQ(scan.Convert(pending.data(), pending.size(), out.data(), true), pending.size());
     return output + out;
   }
+
+  // The text cut where IndependentCut says, with a random reach, and each side converted as a
+  // text of its own.
+  std::string ScanCutIndependently(Direction direction, const std::string& text) {
+    const StreamScan scan(direction);
+    std::uniform_int_distribution<std::size_t> reachOf(0, text.size());
+    const std::size_t reach = reachOf(random_);
+    const std::size_t cut = IndependentCut(text.data(), text.size(), reach);
+    EXPECT_LE(text.size() - cut, cut == 0 ? text.size() : reach);
+    std::string output(text.size(), '\0');
+    EXPECT_EQ(scan.Convert(text.data(), cut, output.data(), true), cut);
+    EXPECT_EQ(scan.Convert(text.data() + cut, text.size() - cut, output.data() + cut, true),
+              text.size() - cut);
+    return output;
+  }
 };
 
-TEST_F(RandomScanTest, MatchesReferenceWholeAndInPieces) {
+TEST_F(RandomScanTest, MatchesReferenceWholeInPiecesAndCutIndependently) {
   for (int round = 0; round < 40; ++round) {
     const auto big5 = RandomTable(kBIG5IndexSpace);
     const auto gb = RandomTable(kGBIndexSpace);
@@ -149,6 +192,8 @@ TEST_F(RandomScanTest, MatchesReferenceWholeAndInPieces) {
       ASSERT_EQ(ConvertBIG5toGB(text), big5Expected);
       ASSERT_EQ(ScanInPieces(Direction::GBtoBIG5, text), gbExpected);
       ASSERT_EQ(ScanInPieces(Direction::BIG5toGB, text), big5Expected);
+      ASSERT_EQ(ScanCutIndependently(Direction::GBtoBIG5, text), gbExpected);
+      ASSERT_EQ(ScanCutIndependently(Direction::BIG5toGB, text), big5Expected);
       ExpectEveryKernelGives(text, gbExpected, big5Expected);
     }
   }
