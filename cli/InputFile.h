@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -18,6 +20,9 @@ class InputFile {
   // Reads into the buffer as much as one request gives and returns how much: 0 only at the
   // end. Throws std::runtime_error when reading fails.
   std::size_t Read(std::span<char> buffer);
+
+  // The bytes left to read, when the input is a file; nullopt otherwise.
+  std::optional<std::uint64_t> RemainingSize() const { return source_->RemainingSize(); }
 
   // The name for messages: the file name, or "standard input".
   const std::string& name() const { return name_; }

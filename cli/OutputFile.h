@@ -1,6 +1,7 @@
 // The tool's output: the file of -o, or standard output.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,8 @@ class OutputFile {
 
   // Writes the bytes at once; throws std::runtime_error when writing fails.
   void Write(std::string_view bytes);
+  // A hint that about size more bytes follow, so a file can set aside room for them.
+  void Reserve(std::uint64_t size) { sink_->Reserve(size); }
   // Ends the output; throws std::runtime_error for a failure reported only now.
   void Finish();
 

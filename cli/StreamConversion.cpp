@@ -44,6 +44,8 @@ void ConvertInputs(const std::vector<std::string>& inputs, core::Direction direc
   for (const auto& name : names) {
     InputFile input(name);
     if (!utf8) {
+      // The scan writes as many bytes as it reads.
+      if (const auto size = input.RemainingSize()) output.Reserve(*size);
       ScanInParallel(input, scan, output, shape);
       continue;
     }

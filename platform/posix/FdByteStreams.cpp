@@ -1,5 +1,6 @@
 // Byte streams over file descriptors.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,6 +49,14 @@ class FdSource : public ByteSource {
     return static_cast<std::size_t>(count);
   }
 
+  std::optional<std::uint64_t> RemainingSize() const override {
+    struct stat status {};
+    if (::fstat(descriptor_.fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    const off_t position = ::lseek(descriptor_.fd, 0, SEEK_CUR);
+    if (position < 0 || position > status.st_size) return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size - position);
+  }
+
  private:
   Descriptor descriptor_;
 };
@@ -63,6 +72,16 @@ class FdSink : public ByteSink {
       if (count < 0) throw posix::FileError("write", descriptor_.name, errno);
       bytes.remove_prefix(static_cast<std::size_t>(count));
     }
+  }
+
+  void Reserve([[maybe_unused]] std::uint64_t size) override {
+#if defined(FALLOC_FL_KEEP_SIZE)
+    // The file keeps its size: what is set aside and not written stays out of it.
+    const off_t position = ::lseek(descriptor_.fd, 0, SEEK_CUR);
+    if (position >= 0) {
+      ::fallocate(descriptor_.fd, FALLOC_FL_KEEP_SIZE, position, static_cast<off_t>(size));
+    }
+#endif
   }
 
   void Close() override {

@@ -46,6 +46,18 @@ class HandleSource : public ByteSource {
     return read;
   }
 
+  std::optional<std::uint64_t> RemainingSize() const override {
+    LARGE_INTEGER size{};
+    LARGE_INTEGER position{};
+    if (::GetFileType(handle_.handle) != FILE_TYPE_DISK ||
+        !::GetFileSizeEx(handle_.handle, &size) ||
+        !::SetFilePointerEx(handle_.handle, LARGE_INTEGER{}, &position, FILE_CURRENT) ||
+        position.QuadPart > size.QuadPart) {
+      return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(size.QuadPart - position.QuadPart);
+  }
+
  private:
   Handle handle_;
 };
@@ -63,6 +75,18 @@ class HandleSink : public ByteSink {
       }
       bytes.remove_prefix(written);
     }
+  }
+
+  void Reserve(std::uint64_t size) override {
+    LARGE_INTEGER position{};
+    if (::GetFileType(handle_.handle) != FILE_TYPE_DISK ||
+        !::SetFilePointerEx(handle_.handle, LARGE_INTEGER{}, &position, FILE_CURRENT)) {
+      return;
+    }
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = position.QuadPart + static_cast<LONGLONG>(size);
+    ::SetFileInformationByHandle(handle_.handle, FileAllocationInfo, &allocation,
+                                 sizeof(allocation));
   }
 
   void Close() override {

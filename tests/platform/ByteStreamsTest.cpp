@@ -1,6 +1,9 @@
 // Files read and written in blocks through the system, and the messages of their failures.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/ByteStreams.h"
@@ -62,6 +65,47 @@ TEST(ByteSourceTest, ReadFailureNamesPathAndReason) {
   } catch (const IoError& error) {
     EXPECT_EQ(std::string(error.what()), "cannot read " + dir.path().string() + ": Is a directory");
   }
+}
+
+TEST(ByteSourceTest, RemainingSizeOfAFileCountsDownAsItIsRead) {
+  test::TempDir dir;
+  const auto source = OpenByteSource(dir.Write("in", Bytes(100000)).string());
+  EXPECT_EQ(source->RemainingSize(), 100000u);
+  std::string block(4096, '\0');
+  source->Read(block.data(), block.size());
+  EXPECT_EQ(source->RemainingSize(), 100000u - 4096u);
+  ReadAll(*source, 65536);
+  EXPECT_EQ(source->RemainingSize(), 0u);
+}
+
+TEST(ByteSourceTest, RemainingSizeOfWhatIsNoFileIsUnknown) {
+  test::TempDir dir;
+  for (const std::string& name : {std::string("/dev/zero"), dir.path().string()}) {
+    EXPECT_EQ(OpenByteSource(name)->RemainingSize(), std::nullopt) << name;
+  }
+}
+
+// Room set aside is a hint: the file holds exactly what was written, more or less than that.
+TEST(ByteSinkTest, ReservedRoomChangesNothingThatIsWritten) {
+  test::TempDir dir;
+  const std::string content = Bytes(100000);
+  for (const std::uint64_t reserved : {0u, 50000u, 100000u, 1000000u}) {
+    const auto file = dir / ("out" + std::to_string(reserved));
+    const auto sink = CreateByteSink(file.string());
+    sink->Write(content.substr(0, 10));
+    sink->Reserve(reserved);
+    sink->Write(content.substr(10));
+    sink->Close();
+    EXPECT_EQ(test::ReadBytes(file), content) << reserved;
+    EXPECT_EQ(std::filesystem::file_size(file), content.size()) << reserved;
+  }
+}
+
+TEST(ByteSinkTest, ReservingOnWhatIsNoFileIsIgnored) {
+  const auto sink = CreateByteSink("/dev/null");
+  sink->Reserve(1 << 20);
+  sink->Write("bytes");
+  sink->Close();
 }
 
 TEST(ByteSinkTest, WritesEveryByteAndReplacesOldContent) {

@@ -289,6 +289,15 @@ HKEY_CLASSES_ROOT\\Kestrane.Class1\\Clsid
     done
     expect_bytes "$folder/windows-good.out" '\xE4\xB8\xAD\xE5\x9C\x8B abc\r\n'  # 中國 abc
     grep -q 'offset 5' "$folder/windows-bad.err" || fail "the Hangul syllable is not at offset 5"
+    # Bytes as they are: an input of many pieces, converted on several threads into the file
+    # of -o and into standard output, gives the same bytes from both tools.
+    head -c 3000000 /dev/urandom >"$folder/random.txt"
+    (cd "$folder" && run_wine "$x64_build/cli/kestrane.exe" --client-dir . gb2big5 random.txt \
+      -o windows-o.out && run_wine "$x64_build/cli/kestrane.exe" --client-dir . gb2big5 \
+      <random.txt >windows-stdout.out)
+    (cd "$folder" && "$linux_kestrane" --client-dir . gb2big5 random.txt -o linux.out)
+    cmp "$folder/linux.out" "$folder/windows-o.out" || fail "the tools differ in the file of -o"
+    cmp "$folder/linux.out" "$folder/windows-stdout.out" || fail "the tools differ on standard output"
     ;;
   *)
     fail "unknown case $case_name"
