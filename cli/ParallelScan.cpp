@@ -28,6 +28,7 @@ struct Piece {
   std::uint64_t number = 0;
   std::size_t size = 0;    // the bytes at the front of the input buffer that make the piece
   bool converted = false;  // converted already while reading: no cut was in reach
+  bool full = false;       // the read gave all it asked for
   bool last = false;
 };
 
@@ -45,8 +46,13 @@ class ParallelScan {
     PieceBuffers buffers(Capacity());
     Piece piece;
     Read(buffers, piece);
+    // Threads pay off once reads come back full. Until then this one works alone: a small file
+    // ends first, and a terminal or a slow pipe may never fill a read.
+    while (!piece.full && !piece.last) {
+      Process(buffers, piece);
+      Read(buffers, piece);
+    }
     {
-      // A short input ends with its first read and is done without starting a thread.
       std::vector<std::jthread> helpers;
       for (unsigned i = 1; i < shape_.threads && !piece.last; ++i) {
         try {
@@ -71,14 +77,20 @@ class ParallelScan {
     });
   }
 
-  // Converts and writes the piece given, then the pieces this thread reads after it.
+  // Processes the piece given, then the pieces this thread reads after it.
   void Work(PieceBuffers& buffers, Piece& piece) {
     do {
-      if (!piece.converted) {
-        scan_.Convert(buffers.input.get(), piece.size, buffers.output.get(), true);
-      }
-      if (!Write(buffers, piece)) return;
+      if (!Process(buffers, piece)) return;
     } while (Read(buffers, piece));
+  }
+
+  // Converts the piece unless that was done while reading, and writes it. False when another
+  // thread failed.
+  bool Process(PieceBuffers& buffers, const Piece& piece) {
+    if (!piece.converted) {
+      scan_.Convert(buffers.input.get(), piece.size, buffers.output.get(), true);
+    }
+    return Write(buffers, piece);
   }
 
   // Takes the next piece: the text carried over, one read, and a cut that leaves the rest for
@@ -90,7 +102,7 @@ class ParallelScan {
     std::memcpy(text, carried_.get(), carriedSize_);
     const std::size_t read = input_.Read({text + carriedSize_, shape_.readSize});
     const std::size_t size = carriedSize_ + read;
-    piece = {nextNumber_++, size, false, read == 0};
+    piece = {nextNumber_++, size, false, read == shape_.readSize, read == 0};
     ended_ = piece.last;
     if (!piece.last) {
       piece.size = core::IndependentCut(text, size, shape_.reach);

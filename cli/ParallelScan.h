@@ -12,8 +12,8 @@
 namespace kestrane::cli {
 
 struct ParallelScanShape {
-  // Threads converting, the calling one included; more start only when the input turns out
-  // longer than its first read.
+  // Threads converting, the calling one included; the others start once a read comes back
+  // full, which a small file or a terminal may never do.
   unsigned threads;
   // Bytes asked for by one read; a piece may be shorter (a pipe) or carry up to `reach` bytes
   // of the read before.
