@@ -61,6 +61,7 @@ class KeptLines {
   // A line whose value is not a code only matters if it falls within the tables, which is
   // known at the end; remember the first such line.
   Code ReadCode(std::string_view line, std::uint64_t lineNumber) {
+    if (const auto code = WellFormedValueCode(line)) return *code;
     try {
       return HexToCode(GetFieldView(line, "=", 2));
     } catch (const ConversionError& error) {

@@ -2,8 +2,11 @@
 #include "core/TableText.h"
 #include "core/TableFile.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace kestrane::core {
 namespace {
@@ -20,6 +23,37 @@ constexpr auto kDigitValues = [] {
   for (std::uint8_t digit = 10; digit < 16; ++digit) values['A' + digit - 10] = digit;
   return values;
 }();
+
+// The code of four hexadecimal digits; nullopt when one of them is not one.
+std::optional<Code> FourDigits(const char* digits) {
+  int code = 0;
+  int digitBits = 0;  // kNotADigit shows here if any of the four is not a digit
+  for (std::size_t position = 0; position < 4; ++position) {
+    const int value = kDigitValues[static_cast<unsigned char>(digits[position])];
+    code = code * 16 + value;
+    digitBits |= value;
+  }
+  if ((digitBits & kNotADigit) != 0) return std::nullopt;
+  return static_cast<Code>(code);
+}
+
+// The first "=" in [begin, end), eight bytes at a time where it can: a key is some sixteen
+// bytes, and a call of memchr costs more than that.
+const char* FindEquals(const char* begin, const char* end) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    for (; end - begin >= 8; begin += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, begin, sizeof word);
+      // A byte of zero after the xor is an "="; the lowest flag is always a true one.
+      const std::uint64_t matches = word ^ (kOnes * '=');
+      const std::uint64_t flags = (matches - kOnes) & ~matches & kHighBits;
+      if (flags != 0) return begin + std::countr_zero(flags) / 8;
+    }
+  }
+  return std::find(begin, end, '=');
+}
 
 // The error for the first of the four digits that is not one (the caller found one).
 ConversionError BadDigit(std::string_view text) {
@@ -44,15 +78,16 @@ Code HexToCode(std::string_view text) {
   if (text.size() < 5) {
     throw ConversionError("'" + std::string(text) + "' is too short for a code ($ and 4 digits)");
   }
-  int code = 0;
-  int digitBits = 0;  // kNotADigit shows here if any of the four is not a digit
-  for (std::size_t position = 1; position < 5; ++position) {
-    const int value = kDigitValues[static_cast<unsigned char>(text[position])];
-    code = code * 16 + value;
-    digitBits |= value;
-  }
-  if ((digitBits & kNotADigit) != 0) throw BadDigit(text);
-  return static_cast<Code>(code);
+  if (const auto code = FourDigits(text.data() + 1)) return *code;
+  throw BadDigit(text);
+}
+
+std::optional<Code> WellFormedValueCode(std::string_view line) {
+  const char* const end = line.data() + line.size();
+  const char* const equals = FindEquals(line.data(), end);
+  // The value is at least its first character and four digits, none of them a second "=".
+  if (end - equals < 6 || equals[1] == '=') return std::nullopt;
+  return FourDigits(equals + 2);
 }
 
 std::string CodeToHex(Code code) {

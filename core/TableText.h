@@ -1,10 +1,13 @@
-// GetField without copying, for the loader's hot loop, and the excerpts of lines and values
-// that error messages quote.
+// GetField without copying and the quick reading of a well-formed value, for the loader's hot
+// loop, and the excerpts of lines and values that error messages quote.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/CodeIndex.h"
 
 namespace kestrane::core {
 
@@ -37,6 +40,11 @@ inline std::string_view GetFieldView(std::string_view text, std::string_view sep
   }
   return n > field ? std::string_view() : token;
 }
+
+// The code of a table line's value (its second field at "=") when that value is well formed,
+// as it nearly always is: the same as HexToCode(GetFieldView(line, "=", 2)) without the general
+// field search. nullopt for anything else, which those two then judge.
+std::optional<Code> WellFormedValueCode(std::string_view line);
 
 // The text, or its first 80 bytes and "..." when longer: a line of a damaged file may be
 // megabytes long, and a message quoting it whole would be that long too.

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "core/TableFile.h"
+#include "core/TableText.h"
 
 namespace kestrane::core {
 namespace {
@@ -51,6 +55,26 @@ INSTANTIATE_TEST_SUITE_P(Codes, HexToCodeTest,
                                          HexCase{"$$B0A1", -1}, HexCase{"$ 0A1", -1},
                                          HexCase{"", -1}, HexCase{"$B0G1", -1},
                                          HexCase{"$+0A1", -1}));
+
+// The loader's quick reading gives what the general one gives, or leaves the line to it.
+class WellFormedValueCodeTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(WellFormedValueCodeTest, AgreesWithTheSecondFieldReadAsACode) {
+  const std::string& line = GetParam();
+  std::optional<Code> general;
+  try {
+    general = HexToCode(GetFieldView(line, "=", 2));
+  } catch (const ConversionError&) {
+  }
+  EXPECT_EQ(WellFormedValueCode(line), general);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, WellFormedValueCodeTest,
+                         testing::Values("GBOrder[0]=$A1A1", "BIG5Order[9]=$2020x", "=$0000",
+                                         "key=X00FF", "key=$A1A1=more", "key==$A1A1",
+                                         "key=$A1A=", "key=$A1=1", "key=$A1A", "key=$a1a1",
+                                         "key=", "key", "", "key=$A1A1\r", "BIG5Order[14757]=$A3BF",
+                                         "\xBD\xBC<>>key123456=$B0A1", "BIG5Order[14757]$A3BF"));
 
 TEST(CodeToHexTest, DollarAndFourUppercaseDigits) {
   EXPECT_EQ(CodeToHex(0xA1A1), "$A1A1");
