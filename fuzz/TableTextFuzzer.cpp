@@ -1,5 +1,5 @@
-// GetField and HexToCode against the routines as the product defines them, and CodeToHex as
-// the inverse of HexToCode.
+// GetField and HexToCode against the routines as the product defines them, CodeToHex as the
+// inverse of HexToCode, and the loader's quick reading of a value against the two.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "FuzzCheck.h"
 #include "ReferenceTableText.h"
 #include "core/TableFile.h"
+#include "core/TableText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kestrane;
@@ -28,5 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(!expected, "HexToCode rejects only what is not a code");
     fuzz::Require(*error.what() != '\0', "a rejected code has a message");
   }
+
+  const auto value = fuzz::ReferenceHexToCode(fuzz::ReferenceGetField(text, "=", 2));
+  fuzz::Require(core::WellFormedValueCode(text) == value,
+                "the quick reading of a value agrees with GetField and HexToCode");
   return 0;
 }
