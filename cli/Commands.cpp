@@ -72,10 +72,10 @@ int SaveOrder(const CommandContext& context) {
 constexpr std::size_t kAny = std::numeric_limits<std::size_t>::max();
 
 constexpr std::array kCommands = {
-    Command{"gb2big5", 0, kAny, GBtoBIG5},  Command{"big52gb", 0, kAny, BIG5toGB},
-    Command{"reload", 0, 0, Reload},        Command{"big5-table", 0, 0, BIG5Table},
-    Command{"gb-table", 0, 0, GBTable},     Command{"config", 0, 0, Config},
-    Command{"save-order", 4, 4, SaveOrder},
+    Command{"gb2big5", 0, kAny, true, GBtoBIG5},   Command{"big52gb", 0, kAny, true, BIG5toGB},
+    Command{"reload", 0, 0, false, Reload},        Command{"big5-table", 0, 0, false, BIG5Table},
+    Command{"gb-table", 0, 0, false, GBTable},     Command{"config", 0, 0, false, Config},
+    Command{"save-order", 4, 4, false, SaveOrder},
 };
 
 }  // namespace

@@ -21,6 +21,8 @@ struct Command {
   std::string_view name;
   std::size_t minArguments;
   std::size_t maxArguments;
+  // The arguments name files to read ("-": standard input).
+  bool readsFiles;
   // Returns the exit status; throws for a raised error.
   int (*run)(const CommandContext& context);
 };

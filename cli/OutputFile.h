@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ByteStreams.h"
 
@@ -26,5 +27,10 @@ class OutputFile {
  private:
   std::unique_ptr<platform::ByteSink> sink_;
 };
+
+// Throws UsageError when the output file is one of the input files (under any name): creating
+// it would empty that input before it is read.
+void RefuseOutputAmongInputs(const std::optional<std::string>& file,
+                             const std::vector<std::string>& inputs);
 
 }  // namespace kestrane::cli

@@ -26,6 +26,7 @@ int Run(const Options& options) {
   const Command& command = FindCommand(options);
   const ClientDirectory clientDirectory = ChooseClientDirectory(options.clientDir);
   ToolPlatform platform(clientDirectory.clientPath);
+  if (command.readsFiles) RefuseOutputAmongInputs(options.outputFile, options.arguments);
   OutputFile output(options.outputFile);
   const int status = command.run({options, clientDirectory, platform, output});
   output.Finish();

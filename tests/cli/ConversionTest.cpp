@@ -92,6 +92,18 @@ TEST_F(InputTest, WritesTheOutputFileOfOptionO) {
   EXPECT_EQ(ReadBytes(client_ / "out.txt"), kBIG5Guo);
 }
 
+TEST_F(InputTest, OutputFileThatIsAnInputIsRefusedAndKept) {
+  const auto input = client_.Write("in.txt", kGBGuo);
+  std::filesystem::create_hard_link(input, client_ / "link.txt");
+  for (const auto& output : {input, client_ / "." / "in.txt", client_ / "link.txt"}) {
+    auto result =
+        Run({"gb2big5", (client_ / "a.txt").string(), input.string(), "-o", output.string()});
+    EXPECT_EQ(result.exitCode, 2) << output;
+    EXPECT_THAT(result.err, HasSubstr("would be emptied before it is read")) << output;
+    EXPECT_EQ(ReadBytes(input), kGBGuo) << output;
+  }
+}
+
 TEST_F(InputTest, MissingInputFileIsAnErrorNamingIt) {
   auto result = Run({"big52gb", (client_ / "absent.txt").string()});
   EXPECT_EQ(result.exitCode, 2);
