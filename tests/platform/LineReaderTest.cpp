@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/CaseName.h"
@@ -61,6 +63,40 @@ TEST(LineReaderChunkTest, LineEndsAcrossChunkBoundaries) {
   test::TempDir dir;
   FdLineReader reader(dir.Write("chunks", content));
   EXPECT_EQ(ReadAll(reader), expected);
+}
+
+// The lines as defined, one byte at a time.
+std::vector<std::string> ReferenceLines(const std::string& content) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    if (content[i] != '\r' && content[i] != '\n') {
+      line += content[i];
+      continue;
+    }
+    if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+    lines.push_back(std::exchange(line, {}));
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+// Short lines of random length with every kind of line end, over several chunks of the
+// reader's reads.
+TEST(LineReaderChunkTest, RandomShortLinesMatchTheDefinition) {
+  std::mt19937 random(20261211);
+  std::uniform_int_distribution<int> length(0, 90);
+  std::uniform_int_distribution<int> ending(0, 3);
+  const char* const endings[] = {"\n", "\r", "\r\n", "\n\r"};
+  std::string content;
+  while (content.size() < 300000) {
+    content += std::string(static_cast<std::size_t>(length(random)), 'x') + endings[ending(random)];
+  }
+  test::TempDir dir;
+  for (const std::string& text : {content, content + "tail", content.substr(0, 65537)}) {
+    FdLineReader reader(dir.Write("random", text));
+    EXPECT_EQ(ReadAll(reader), ReferenceLines(text));
+  }
 }
 
 TEST(LineReaderChunkTest, TenMegabyteLine) {
